@@ -1,0 +1,3 @@
+#include "d88sect.h"
+
+int main(int argc, char** argv) { return D88SectMain(argc, argv); }
