@@ -24,8 +24,8 @@ show() {  # Runs a program, its messages converted for this terminal.
 listing() {
   for f in "$@"; do
     size=$(wc -c <"$f")
-    first=$(head -c 15 "$f")
-    last=$(tail -c "$(( (size - 1) % 256 + 1 ))" "$f" | head -c 15)
+    first=$(head -c 17 "$f")
+    last=$(tail -c "$(( (size - 1) % 256 + 1 ))" "$f" | head -c 17)
     printf '  %-8s %6d bytes  [%s] .. [%s]\n' "$f" "$size" "$first" "$last"
   done
 }
@@ -35,3 +35,10 @@ show d88sect sample.d88 sector.bin 1 5 3
 listing sector.bin
 show d88sect sample.d88 run.bin 0 4 16 512
 listing run.bin
+
+for title in ripa ripb ripc ripd ripe ripf ripg riph ripi; do
+  echo
+  echo "== $title: every disk of its sample set, in $work/$title"
+  mkdir "$title"
+  (cd "$title" && show "$title" "../$title.d88" && listing $(ls))
+done

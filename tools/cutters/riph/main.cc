@@ -1,0 +1,3 @@
+#include "titles.h"
+
+int main(int argc, char** argv) { return RunTitle(kRiph, argc, argv); }
