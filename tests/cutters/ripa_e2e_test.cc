@@ -62,9 +62,7 @@ TEST(RipaTest, MissingSectorsSkipOrShortenACut) {
                 Cutting("MUS002") + Cutting("MUS004") + Cutting("MUS005") +
                 Cutting("MUS006"),
             run.result.out);
-  char partial[256];
-  snprintf(partial, sizeof partial, kMsgPartialCut, "MUS006", 1024, 2048);
-  EXPECT_EQ(partial, run.result.err);
+  EXPECT_EQ(PartialCut("MUS006", 1024, 2048), run.result.err);
   const Files want = {
       {"MUS000", c.Run(12, 1, 2048)}, {"MUS001", c.Run(12, 9, 2048)},
       {"MUS002", c.Run(13, 1, 2048)}, {"MUS004", c.Run(14, 1, 2048)},

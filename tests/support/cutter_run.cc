@@ -23,6 +23,12 @@ std::string Cutting(const std::string& name) {
   return line;
 }
 
+std::string PartialCut(const std::string& name, int written, int length) {
+  char line[256];
+  snprintf(line, sizeof line, kMsgPartialCut, name.c_str(), written, length);
+  return line;
+}
+
 D88Disk IdDisk(const std::string& label, int track, int r, size_t offset,
                uint8_t value) {
   D88Disk disk(label);

@@ -24,6 +24,8 @@ CutterRun RunCutter(const std::string& program, const Bytes& image,
 
 // The line "cutting ... <name>\n".
 std::string Cutting(const std::string& name);
+// The warning for a cut whose run stopped part-way.
+std::string PartialCut(const std::string& name, int written, int length);
 
 // A formatted 2D disk (80 tracks of 16 x 256 bytes) whose sector |r| of
 // track index |track| holds |value| at |offset|.

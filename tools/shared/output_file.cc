@@ -6,6 +6,7 @@
 #include "messages.h"
 
 bool IsSameFile(const char* a, const char* b) {
+  if (a == nullptr || b == nullptr) return false;
   std::error_code error;
   return std::filesystem::equivalent(a, b, error) && !error;
 }
