@@ -100,7 +100,7 @@ int32_t ParseNumber(const char* text) {
 
 int D88SectMain(int argc, char** argv) {
   if (argc < 6) {
-    fprintf(stderr, kMsgSectUsage, argv[0]);
+    fprintf(stderr, kMsgSectUsage, argc > 0 ? argv[0] : "d88sect");
     fputs(kMsgSectUsageSize, stderr);
     return 1;
   }

@@ -71,8 +71,8 @@ const Role* Recognise(const Title& title) {
   return nullptr;
 }
 
-int Usage(const Title& title, const char* program) {
-  fprintf(stderr, title.usage, program);
+int Usage(const Title& title, int argc, char** argv) {
+  fprintf(stderr, title.usage, argc > 0 ? argv[0] : "");
   return 1;
 }
 
@@ -108,17 +108,17 @@ bool CutFile(const char* name, int trackIndex, int c, int h, int r, int n,
 int RunTitle(const Title& title, int argc, char** argv) {
   const Role* forced = nullptr;
   if (title.shape == TitleShape::kDiskNumber) {
-    if (argc < 2 || argc > 3) return Usage(title, argv[0]);
+    if (argc < 2 || argc > 3) return Usage(title, argc, argv);
     if (argc == 3) {
       // Only the first character counts: "1", "1x" and "12" are all disk 1.
       const int number = static_cast<unsigned char>(argv[2][0]) - '0';
       if (number < 1 || number > title.roles.count) {
-        return Usage(title, argv[0]);
+        return Usage(title, argc, argv);
       }
       forced = &title.roles.items[number - 1];
     }
   } else if (argc != 2) {
-    return Usage(title, argv[0]);
+    return Usage(title, argc, argv);
   }
 
   g_inputPath = argv[1];
