@@ -30,6 +30,7 @@ TEST(FrameTest, UsageAndOpenFailures) {
         {"directory as the D88 file", {"."}, kMsgCannotOpen},
     };
     for (const auto& c : kCases) {
+      if (SkipOnWindows(c.what)) continue;
       SCOPED_TRACE(std::string(program) + ": " + c.what);
       ScratchDir dir;
       const RunResult run = RunProgram(program, c.args, dir.path());
@@ -40,6 +41,7 @@ TEST(FrameTest, UsageAndOpenFailures) {
     }
   }
   // Two arguments: a usage error everywhere but in ripc.
+  if (SkipOnWindows("an extra argument")) return;
   for (const char* program : kTitles) {
     if (std::string(program) == "ripc") continue;
     SCOPED_TRACE(program);
@@ -184,6 +186,7 @@ TEST(FrameTest, NeverWritesOverTheInputFile) {
 
 // POSIX only: a symbolic link named like an output, to a full device.
 TEST(FrameTest, WriteErrorOnAFullDevice) {
+  if (SkipOnWindows()) GTEST_SKIP();
   ScratchDir dir;
   const D88Disk f = IdDisk("F", 0, 16, 0, 0x44);
   const D88Disk b = IdDisk("B", 0, 16, 0, 0x1F);

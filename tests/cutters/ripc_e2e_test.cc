@@ -95,6 +95,7 @@ TEST(RipcTest, DiskNumberForcesTheFirstDisk) {
 }
 
 TEST(RipcTest, BadDiskNumbersAreUsageErrors) {
+  if (SkipOnWindows()) GTEST_SKIP();
   const std::string usage = "Usage: ripc [d88file] (DiskNo.)\n";
   for (const std::string number :
        {"0", "4", "9", "a", "", "-1", "+1", " 1", "\xb1"}) {

@@ -20,6 +20,23 @@ std::string ReadText(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// A Windows program's stream as the same program writes it elsewhere: every
+// CR LF becomes LF; an LF that came without CR is marked.
+std::string FromWindowsText(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      out += '\n';
+      ++i;
+    } else if (text[i] == '\n') {
+      out += "[LF without CR]\n";
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 ScratchDir::ScratchDir() {
@@ -58,9 +75,15 @@ std::vector<std::string> ScratchDir::Files() const {
   return names;
 }
 
+bool TestingWindowsPrograms() {
+  const char* target = getenv("D88_TEST_TARGET");
+  return target != nullptr && std::string(target) == "windows";
+}
+
 std::string ProgramPath(const std::string& name) {
   const char* dir = getenv("D88_TEST_BIN_DIR");
-  return std::string(dir != nullptr ? dir : D88_TEST_BIN_DIR) + "/" + name;
+  return std::string(dir != nullptr ? dir : D88_TEST_BIN_DIR) + "/" + name +
+         (TestingWindowsPrograms() ? ".exe" : "");
 }
 
 RunResult RunProgram(const std::string& name,
@@ -73,7 +96,10 @@ RunResult RunProgram(const std::string& name,
   const std::string errPath = streams / "stderr";
   const std::string program = ProgramPath(name);
 
+  const char* runner = getenv("D88_TEST_RUNNER");
+  const bool viaRunner = runner != nullptr && *runner != '\0';
   std::vector<std::string> words = {name};
+  if (viaRunner) words = {runner, program};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
@@ -88,7 +114,11 @@ RunResult RunProgram(const std::string& name,
         dup2(err, 2) < 0 || chdir(cwd.c_str()) != 0) {
       _exit(127);
     }
-    execv(program.c_str(), argv.data());
+    if (viaRunner) {
+      execvp(runner, argv.data());
+    } else {
+      execv(program.c_str(), argv.data());
+    }
     _exit(127);
   }
   RunResult result;
@@ -98,5 +128,9 @@ RunResult RunProgram(const std::string& name,
   }
   result.out = ReadText(outPath);
   result.err = ReadText(errPath);
+  if (TestingWindowsPrograms()) {
+    result.out = FromWindowsText(result.out);
+    result.err = FromWindowsText(result.err);
+  }
   return result;
 }

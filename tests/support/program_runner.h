@@ -38,11 +38,26 @@ class ScratchDir {
   std::string path_;
 };
 
+// The programs under test are the ones in D88_TEST_BIN_DIR when it is set,
+// else the build's own. With D88_TEST_TARGET=windows they are the Windows
+// builds (NAME.exe), and D88_TEST_RUNNER names the program that runs them
+// (e.g. wine): it gets the program's path and then the arguments.
+bool TestingWindowsPrograms();
+
+// True, once it has printed the reason, when the programs under test are
+// Windows builds and case |what| of the running test (empty: the whole
+// test) shows what only a POSIX system does. windows_skips.cc lists such
+// cases by name.
+bool SkipOnWindows(const std::string& what = "");
+
 // The path of the built program |name| (e.g. "d88sect").
 std::string ProgramPath(const std::string& name);
 
 // Runs program |name| with argument 0 set to |name| and then |args|, in the
-// directory |cwd|, with no standard input.
+// directory |cwd|, with no standard input. Through a runner, argument 0 is
+// whatever the runner makes of the program's path. For Windows programs each
+// CR LF of the streams is taken as LF, and an LF without its CR is marked
+// so that it cannot pass for one.
 RunResult RunProgram(const std::string& name,
                      const std::vector<std::string>& args,
                      const std::string& cwd);
