@@ -80,7 +80,6 @@ void Apply(D88Image& d88, const Image& image, const Op& op) {
   const int length = op.length;
   memcpy(g_buffer, g_canaries, length + kGuard);
   Provenance::Watch(g_buffer, sizeof g_buffer);
-  Provenance::ClearReads();
   switch (op.kind % 4) {
     case fuzz_input::kReadSector: {
       const int got =

@@ -36,7 +36,7 @@ struct Watched {
   size_t low = 0, high = 0;
 } g_watched;
 
-// The freads since ClearReads(), as keys offset << 20 | bytes: no read of
+// The freads since Watch(), as keys offset << 20 | bytes: no read of
 // the programs delivers 2^20 bytes or more.
 std::unordered_set<uint64_t> g_readKeys;
 std::vector<uint64_t> g_readOrder;  // The same keys in order.
@@ -112,6 +112,8 @@ void Provenance::Watch(const uint8_t* base, size_t size) {
   w.low = size;
   w.high = 0;
   w.current = 0;
+  g_readKeys.clear();
+  g_readOrder.clear();
 }
 
 void Provenance::Unwatch() { g_watched.base = nullptr; }
@@ -145,11 +147,6 @@ std::vector<int64_t> Provenance::ReadsOf(size_t bytes) {
   return offsets;
 }
 
-void Provenance::ClearReads() {
-  g_readKeys.clear();
-  g_readOrder.clear();
-}
-
 bool Provenance::WasRead(int64_t offset, size_t bytes) {
   return g_readKeys.count(ReadKey(offset, bytes)) != 0;
 }
@@ -159,7 +156,7 @@ void SetWriteCheck(WriteCheck check) { g_writeCheck = check; }
 extern "C" size_t __wrap_fread(void* ptr, size_t size, size_t n, FILE* stream) {
   const long offset = ftell(stream);
   const size_t items = __real_fread(ptr, size, n, stream);
-  if (offset >= 0 && items > 0) {
+  if (g_watched.base != nullptr && offset >= 0 && items > 0) {
     g_readKeys.insert(ReadKey(offset, items * size));
     g_readOrder.push_back(ReadKey(offset, items * size));
   }

@@ -41,8 +41,8 @@ class Provenance {
  public:
   static constexpr int64_t kNotRead = -1;
 
-  // Watches [base, base + size), every byte "not read"; one buffer at a
-  // time, until Unwatch().
+  // Watches [base, base + size), every byte "not read" and no read noted;
+  // one buffer at a time, until Unwatch().
   static void Watch(const uint8_t* base, size_t size);
   static void Unwatch();
   // File offset that byte |index| of the buffer was last read from, or
@@ -56,14 +56,12 @@ class Provenance {
   // The buffer index of |p|, or -1 when |p| is outside the watched buffer.
   static int64_t IndexOf(const void* p);
 
-  // Every fread, into any destination, is noted too: WasRead() is true
-  // when one since the last ClearReads() delivered the |bytes| bytes at
-  // file offset |offset| in one piece.
+  // Every fread, into any destination, is noted too while a buffer is
+  // watched. WasRead() is true when one since Watch() delivered the |bytes|
+  // bytes at file offset |offset| in one piece; ReadsOf() gives the file
+  // offsets of those that delivered exactly |bytes| bytes, in order.
   static bool WasRead(int64_t offset, size_t bytes);
-  // The file offsets of the freads since ClearReads() that delivered
-  // exactly |bytes| bytes, in order.
   static std::vector<int64_t> ReadsOf(size_t bytes);
-  static void ClearReads();
 };
 
 // Called with the bytes of every fwrite to a stream other than stdout and
