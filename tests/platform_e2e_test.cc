@@ -21,7 +21,8 @@ std::string Format(const char* format, const std::string& text) {
 }
 
 // A usage line of the form "Usage: %s ..." names the program by argument 0,
-// which Windows fills with the full path of the .exe that it started.
+// which a Windows program takes from the head of its command line: there
+// wine puts the path of the .exe, where a console puts what was typed.
 TEST(PlatformTest, UsageNamesTheProgramAsStarted) {
   if (!TestingWindowsPrograms()) {
     GTEST_SKIP() << "on POSIX each program's own tests check the usage line "
@@ -71,7 +72,6 @@ TEST(PlatformTest, UsageNamesTheProgramAsStarted) {
     }
     const std::string argument0 =
         run.err.substr(start.size(), end + exe.size() - start.size());
-    EXPECT_EQ(":\\", argument0.substr(1, 2)) << "not a full path";
     EXPECT_EQ(Format(c.format.c_str(), argument0), run.err);
   }
 }

@@ -12,9 +12,9 @@
 namespace {
 
 constexpr char kArgumentZero[] =
-    "the usage line prints argument 0, and a Windows program gets the path "
-    "of its .exe there, not the name the test chose "
-    "(PlatformTest.UsageNamesTheProgramAsStarted stands in)";
+    "the usage line prints argument 0, which a Windows program takes from "
+    "its command line, where wine puts the path of the .exe: not the name "
+    "the test chose (PlatformTest.UsageNamesTheProgramAsStarted stands in)";
 constexpr char kFullDevice[] =
     "POSIX's full device /dev/full; Windows has no device whose writes fail";
 
