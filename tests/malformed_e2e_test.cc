@@ -285,7 +285,9 @@ std::vector<std::string> CheckTitleRun(const CutterRun& run,
     EXPECT_EQ(expected, line);
     const auto file = run.files.find(name);
     EXPECT_NE(run.files.end(), file) << line;
-    if (file != run.files.end()) EXPECT_EQ(size_t(got), file->second.size());
+    if (file != run.files.end()) {
+      EXPECT_EQ(size_t(got), file->second.size());
+    }
     EXPECT_LT(got, wanted);
   }
   return announced;
