@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <unordered_map>
 
 #include "cutter_run.h"
