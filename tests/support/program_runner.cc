@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -96,10 +97,17 @@ RunResult RunProgram(const std::string& name,
   const std::string errPath = streams / "stderr";
   const std::string program = ProgramPath(name);
 
-  const char* runner = getenv("D88_TEST_RUNNER");
-  const bool viaRunner = runner != nullptr && *runner != '\0';
-  std::vector<std::string> words = {name};
-  if (viaRunner) words = {runner, program};
+  std::vector<std::string> words;
+  if (const char* runner = getenv("D88_TEST_RUNNER")) {
+    std::istringstream command(runner);
+    for (std::string word; command >> word;) words.push_back(word);
+  }
+  const bool viaRunner = !words.empty();
+  if (viaRunner) {
+    words.push_back(program);
+  } else {
+    words.push_back(name);
+  }
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
@@ -115,7 +123,7 @@ RunResult RunProgram(const std::string& name,
       _exit(127);
     }
     if (viaRunner) {
-      execvp(runner, argv.data());
+      execvp(argv[0], argv.data());
     } else {
       execv(program.c_str(), argv.data());
     }

@@ -40,8 +40,9 @@ class ScratchDir {
 
 // The programs under test are the ones in D88_TEST_BIN_DIR when it is set,
 // else the build's own. With D88_TEST_TARGET=windows they are the Windows
-// builds (NAME.exe), and D88_TEST_RUNNER names the program that runs them
-// (e.g. wine): it gets the program's path and then the arguments.
+// builds (NAME.exe). D88_TEST_RUNNER, when set, is the command that runs
+// them, words separated by spaces (e.g. "wine"): it gets the program's path
+// and then the arguments.
 bool TestingWindowsPrograms();
 
 // True, once it has printed the reason, when the programs under test are
