@@ -373,6 +373,7 @@ struct ReadOnlyDir {
 };
 
 TEST(MalformedPosixOnlyTest, D88SectOnDevicesAndDirectories) {
+  if (SkipOnWindows()) GTEST_SKIP();
   const Bytes image = OddBase().Build();
   const std::string progress = Progress(0, 0, 1, 256, 0);
   const struct {
@@ -400,6 +401,7 @@ TEST(MalformedPosixOnlyTest, D88SectOnDevicesAndDirectories) {
 }
 
 TEST(MalformedPosixOnlyTest, D88SectOnOutputsThatCannotBeWritten) {
+  if (SkipOnWindows()) GTEST_SKIP();
   const Bytes image = OddBase().Build();
   const std::string progress = Progress(0, 0, 1, 256, 0);
   {
@@ -430,6 +432,7 @@ TEST(MalformedPosixOnlyTest, D88SectOnOutputsThatCannotBeWritten) {
 }
 
 TEST(MalformedPosixOnlyTest, TitleProgramsOnDevicesAndDirectories) {
+  if (SkipOnWindows()) GTEST_SKIP();
   for (const TitleDisk& t : kTitleDisks) {
     SCOPED_TRACE(t.program);
     for (const char* input : {"sub", "/dev/null", "/dev/zero"}) {
@@ -450,6 +453,7 @@ TEST(MalformedPosixOnlyTest, TitleProgramsOnDevicesAndDirectories) {
 }
 
 TEST(MalformedPosixOnlyTest, TitleProgramsOnOutputsThatCannotBeWritten) {
+  if (SkipOnWindows()) GTEST_SKIP();
   for (const TitleDisk& t : kTitleDisks) {
     SCOPED_TRACE(t.program);
     const Bytes image = TitleImage(t);
@@ -485,6 +489,7 @@ TEST(MalformedPosixOnlyTest, TitleProgramsOnOutputsThatCannotBeWritten) {
 }
 
 TEST(MalformedPosixOnlyTest, ReadOnlyDirectoryAsAnUnprivilegedUser) {
+  if (SkipOnWindows()) GTEST_SKIP();
   if (!CanDropPrivileges()) GTEST_SKIP() << "needs root and setpriv";
   {
     SCOPED_TRACE("d88sect");
