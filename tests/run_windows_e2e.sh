@@ -21,8 +21,9 @@ trap cleanup EXIT
 
 # The prefix, made once: without it the first program run would print
 # wine's configuration lines. mscoree and mshtml would ask for installers
-# from the network.
-WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$scratch/wineboot.log" 2>&1 || {
+# from the network. setarch -R: see D88_TEST_RUNNER below.
+WINEDLLOVERRIDES="mscoree,mshtml=" setarch -R wineboot -i \
+  >"$scratch/wineboot.log" 2>&1 || {
   cat "$scratch/wineboot.log"
   exit 1
 }
