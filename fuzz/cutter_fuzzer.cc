@@ -34,10 +34,6 @@ const char* const kNames[fuzz_input::kTitleCount] = {
 const uint8_t* g_file = nullptr;
 size_t g_fileSize = 0;
 
-void Check(bool ok, const char* what) {
-  if (!ok) Finding(what);
-}
-
 void CheckOutputWrite(const uint8_t* data, size_t size) {
   const int64_t at = Provenance::IndexOf(data);
   Check(at >= 0 && at + size <= sizeof g_buffer,

@@ -32,10 +32,6 @@ struct Image {
   size_t size;
 };
 
-void Check(bool ok, const char* what) {
-  if (!ok) Finding(what);
-}
-
 // Bytes [from, from + count) of g_buffer came from the data of one record
 // whose id has size code |n| and, when |c| is not -1, the bytes c, h, r.
 void CheckRecordData(const Image& image, int from, int count, int c, int h,

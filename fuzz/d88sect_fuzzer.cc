@@ -17,19 +17,11 @@
 #include "fuzz_inputs.h"
 #include "fuzz_support.h"
 
-// d88sect's static buffers.
-extern uint8_t g_sectorIds[256];
-extern uint8_t g_buffer[0xB4000];
-
 namespace {
 
 const uint8_t* g_image = nullptr;
 size_t g_imageSize = 0;
 size_t g_written = 0;  // Bytes passed to fwrite for the output file.
-
-void Check(bool ok, const char* what) {
-  if (!ok) Finding(what);
-}
 
 void CheckOutputWrite(const uint8_t* data, size_t size) {
   const int64_t at = Provenance::IndexOf(data);

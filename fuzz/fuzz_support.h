@@ -28,6 +28,10 @@ void EmptyDirectory(const std::string& path);
 // Ends the process the way libFuzzer reports a crash, after printing
 // |what|: the input is saved as a finding.
 [[noreturn]] void Finding(const char* what);
+// A finding unless |ok|.
+inline void Check(bool ok, const char* what) {
+  if (!ok) Finding(what);
+}
 
 // Crash files go to the directory the target was started in unless the
 // command line names another: the in-process programs change directory.

@@ -12,6 +12,11 @@
 // from 0x80000000 up are the negative 32-bit numbers with those bits.
 int32_t ParseNumber(const char* text);
 
+// The static buffers, zero when the program starts: the track's sector ids
+// (C, H, R, N) and the run.
+extern uint8_t g_sectorIds[256];
+extern uint8_t g_buffer[0xB4000];
+
 // The whole program: arguments as main gets them; returns the exit status.
 int D88SectMain(int argc, char** argv);
 
